@@ -82,7 +82,12 @@ void ProgrammerSimulator::connect(bool connected) {
     connected_ = connected;
     hostRx_.clear();
     if (!connected) {
+        // What the host had queued dies with the port.
         hostTx_.clear();
+        if (hostTxEvent_) {
+            scheduler_.cancel(*hostTxEvent_);
+            hostTxEvent_.reset();
+        }
     }
 }
 
