@@ -15,6 +15,9 @@ inline constexpr Nanos ms = nanosPerMilli;
 
 // Form1 wired to the simulated programmer, the virtual clock and the recording fakes.
 struct Rig {
+    // Real files may stand in for the in-memory ones.
+    explicit Rig(BinaryFile* realFiles = nullptr) : realFiles_(realFiles) {}
+
     VirtualClock clock;
     ProgrammerSimulator simulator{clock};
     SimulatedLink link{simulator};
@@ -26,7 +29,14 @@ struct Rig {
     RecordingAlerts alerts;
     ThrowingExit programExit;
     RecordingView view;
-    Form1 form{Platform{link, timer, pump, settings, dialog, files, alerts, programExit}, view};
+
+  private:
+    BinaryFile* realFiles_;
+
+  public:
+    Form1 form{Platform{link, timer, pump, settings, dialog, realFiles_ ? *realFiles_ : files,
+                        alerts, programExit},
+               view};
 
     // Runs a command; true when it ended the program.
     bool run(const std::function<void()>& command);
