@@ -127,6 +127,17 @@ class SimulatorTest : public QObject {
         QVERIFY(line.received().empty());
     }
 
+    void switchingOffMidWriteLeavesDsrLow() {
+        Line line;
+        line.send({0x11, 10, 0xAB});
+        line.clock.advanceBy(3 * byteTime);
+        QVERIFY(!line.link.dsrHolding());
+        line.unit.setSwitchedOn(false);
+        line.settle();
+        QVERIFY(!line.link.dsrHolding());
+        QCOMPARE(line.unit.record().back().kind, Kind::DsrFall);
+    }
+
     void closedPortSeesNothing() {
         Line line;
         line.send({0x56});

@@ -43,7 +43,14 @@ ProgrammerSimulator::~ProgrammerSimulator() {
 void ProgrammerSimulator::setSwitchedOn(bool on) {
     config_.switchedOn = on;
     if (!on) {
+        // A unit without power finishes nothing it had begun.
         stopStreaming();
+        for (auto* event : {&dsrEvent_, &replyEvent_}) {
+            if (*event) {
+                scheduler_.cancel(**event);
+                event->reset();
+            }
+        }
         mode_ = Mode::Idle;
     }
     setDsr(on);
