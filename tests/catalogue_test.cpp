@@ -1,4 +1,5 @@
 #include "Rig.h"
+#include "TestMain.h"
 #include "TestPrinting.h"
 #include "app/ToolBar.h"
 #include "app/UserTexts.h"
@@ -203,16 +204,7 @@ class FamilySelectionTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    int status = 0;
-    {
-        CatalogueTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        FamilySelectionTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTests<CatalogueTest, FamilySelectionTest>(argc, argv);
 }
 
 #include "catalogue_test.moc"

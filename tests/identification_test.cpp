@@ -1,4 +1,5 @@
 #include "Rig.h"
+#include "TestMain.h"
 #include "TestPrinting.h"
 #include "app/UserTexts.h"
 
@@ -244,16 +245,7 @@ class WatchdogTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    int status = 0;
-    {
-        IdentificationTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        WatchdogTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTests<IdentificationTest, WatchdogTest>(argc, argv);
 }
 
 #include "identification_test.moc"

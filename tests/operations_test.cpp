@@ -1,4 +1,5 @@
 #include "Rig.h"
+#include "TestMain.h"
 #include "TestPrinting.h"
 #include "app/ToolBar.h"
 #include "app/UserTexts.h"
@@ -1096,32 +1097,8 @@ class ReadingTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    int status = 0;
-    {
-        CompleteRunTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        OperationFrameTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        ProgrammingTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        VerificationTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        BlankCheckTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        ReadingTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTests<CompleteRunTest, OperationFrameTest, ProgrammingTest, VerificationTest,
+                    BlankCheckTest, ReadingTest>(argc, argv);
 }
 
 #include "operations_test.moc"

@@ -1,4 +1,5 @@
 #include "Rig.h"
+#include "TestMain.h"
 #include "TestPrinting.h"
 #include "app/UserTexts.h"
 
@@ -191,16 +192,7 @@ class ShutdownTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-    int status = 0;
-    {
-        StartupTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    {
-        ShutdownTest test;
-        status |= QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return runTests<StartupTest, ShutdownTest>(argc, argv);
 }
 
 #include "startup_test.moc"

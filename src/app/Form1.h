@@ -131,7 +131,11 @@ class Form1 final : public FormCommands {
     // Operation frame: the steps the four operations share, each run in the operation's order.
     void runOperation(void (Form1::*operation)());
     bool identified();
-    void waitWhileDsrLow();
+    // Identification, the short DSR wait and the chip's size, for the read and the blank check.
+    bool prepareChipRead();
+    // Pressed button, command with the read flag, start and running status, for the operations
+    // in which the chip is sent back; false when the unit never became ready.
+    bool startChipRead(int button, std::string_view status);
     void takeChipSize();
     bool bufferLargerThanChip() const;
     void refuseLargeBuffer();

@@ -11,17 +11,9 @@ void Form1::mnuBlank_Click() {
 }
 
 void Form1::blankCheck() {
-    if (!identified()) {
+    if (!prepareChipRead() || !startChipRead(button::blank, texts::statusBlankCheck)) {
         return;
     }
-    waitWhileDsrLow();
-    s_.stale = false;
-    takeChipSize();
-    pressButton(button::blank, true);
-    if (!startOnProgrammer(static_cast<std::uint8_t>(selectedDeviceCode() + readFlag))) {
-        return;
-    }
-    showRunning(texts::statusBlankCheck);
     bool blankOk = true;
     // Every byte is read even after the first that is not blank.
     const bool complete = receiveChip([&](std::uint8_t byte) {

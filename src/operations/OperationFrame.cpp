@@ -25,13 +25,30 @@ bool Form1::identified() {
     return s_.progOk;
 }
 
-void Form1::waitWhileDsrLow() {
+// The read and the blank check wait for DSR only while the timer runs, and it is normally
+// stopped between operations: a low DSR then costs one pump and the start finds out the rest.
+bool Form1::prepareChipRead() {
+    if (!identified()) {
+        return false;
+    }
     while (!p_.link.dsrHolding()) {
         p_.pump.pumpEvents();
         if (!p_.timer1.enabled()) {
-            return;
+            break;
         }
     }
+    s_.stale = false;
+    takeChipSize();
+    return true;
+}
+
+bool Form1::startChipRead(int button, std::string_view status) {
+    pressButton(button, true);
+    if (!startOnProgrammer(static_cast<std::uint8_t>(selectedDeviceCode() + readFlag))) {
+        return false;
+    }
+    showRunning(status);
+    return true;
 }
 
 void Form1::takeChipSize() {

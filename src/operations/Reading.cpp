@@ -13,20 +13,12 @@ void Form1::mnuRead_Click() {
 }
 
 void Form1::readChip() {
-    if (!identified()) {
+    if (!prepareChipRead() || !startChipRead(button::read, texts::statusReading)) {
         return;
     }
-    waitWhileDsrLow();
-    s_.stale = false;
-    takeChipSize();
     // The chip's bytes replace the buffer only once all have come: a stopped read leaves the
     // user's data and its name as they were.
     std::vector<std::uint8_t> chip(static_cast<std::size_t>(s_.chipSize), 0);
-    pressButton(button::read, true);
-    if (!startOnProgrammer(static_cast<std::uint8_t>(selectedDeviceCode() + readFlag))) {
-        return;
-    }
-    showRunning(texts::statusReading);
     const bool complete =
         receiveChip([&](std::uint8_t byte) { chip[static_cast<std::size_t>(s_.addr - 1)] = byte; });
     if (!complete) {

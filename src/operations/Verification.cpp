@@ -32,11 +32,9 @@ void Form1::verifyChip() {
         refuseLargeBuffer();
         return;
     }
-    pressButton(button::verify, true);
-    if (!startOnProgrammer(static_cast<std::uint8_t>(selectedDeviceCode() + readFlag))) {
+    if (!startChipRead(button::verify, texts::statusVerifying)) {
         return;
     }
-    showRunning(texts::statusVerifying);
 
     std::int32_t errCount = 0;
     std::int32_t firstErr = 0;
