@@ -2,6 +2,7 @@
 
 #include "app/ToolBar.h"
 #include "app/View.h"
+#include "catalogue/Catalogue.h"
 
 namespace korvanel {
 
@@ -44,7 +45,8 @@ void Form1::Toolbar1_ButtonClick(int index, std::string_view key) {
     } else {
         familyButtonKey(key);
     }
-    if (index >= button::firstFamily) {
+    // Only the four family buttons exist past the commands, so the family stays 1 to 4.
+    if (index >= button::firstFamily && index < button::firstFamily + familyCount) {
         selectFamily(index - button::firstFamily + 1);
     }
 }

@@ -39,7 +39,7 @@ struct FormState {
     bool progOk = false;
     bool stale = false;
     bool startupPending = false;
-    std::uint8_t curFamily = 1;
+    std::uint8_t curFamily = 1;                                   // always 1 to 4
     std::array<std::int16_t, 5> listPosition{-1, -1, -1, -1, -1}; // index 1 to 4
     bool suffixChecked = false;
     Buffer buf;
